@@ -17,7 +17,9 @@ const QByteArray TExSlatewright::Signature = QByteArrayLiteral("QZSlatewright");
 
 TExPreformattedPrinter::TExPreformattedPrinter() = default;
 
-TExPreformattedPrinter::~TExPreformattedPrinter() { ClearFields(); }
+TExPreformattedPrinter::~TExPreformattedPrinter() {
+    ClearFields();
+}
 
 void TExPreformattedPrinter::ClearFields() {
     m_fields.clear();

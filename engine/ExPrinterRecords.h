@@ -74,7 +74,7 @@ struct TExPrinterField {
     int32_t FontSize; // points
     uint32_t FontStyle;
     int32_t FontColor; // 0x00BBGGRR
-    uint8_t Print; // nonzero = printed
+    uint8_t Print;     // nonzero = printed
     uint8_t Reserved121[7];
 };
 

@@ -15,9 +15,13 @@ void RaiseFOpenError(const QString& fileName) {
     throw EFOpenError(sFOpenError.text(), {fileName});
 }
 
-void RaiseReadError() { throw EReadError(sReadError.text()); }
+void RaiseReadError() {
+    throw EReadError(sReadError.text());
+}
 
-void RaiseWriteError() { throw EWriteError(sWriteError.text()); }
+void RaiseWriteError() {
+    throw EWriteError(sWriteError.text());
+}
 
 void RaiseListIndexError(qsizetype index) {
     throw EListError(sListIndexError.text(), {static_cast<long long>(index)});

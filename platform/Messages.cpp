@@ -25,7 +25,9 @@ void MessageTable::add(const QByteArray& id, const QString& builtinText) {
         entries.insert(id, Entry{builtinText, builtinText});
 }
 
-bool MessageTable::contains(const QByteArray& id) const { return impl().entries.contains(id); }
+bool MessageTable::contains(const QByteArray& id) const {
+    return impl().entries.contains(id);
+}
 
 QString MessageTable::text(const QByteArray& id) const {
     const auto it = impl().entries.constFind(id);
@@ -48,7 +50,9 @@ void MessageTable::resetAll() {
         e.current = e.builtin;
 }
 
-QList<QByteArray> MessageTable::ids() const { return impl().entries.keys(); }
+QList<QByteArray> MessageTable::ids() const {
+    return impl().entries.keys();
+}
 
 Message::Message(const char* id, const char* builtinUtf8) : m_id(id) {
     MessageTable::instance().add(m_id, QString::fromUtf8(builtinUtf8));

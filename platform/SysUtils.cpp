@@ -10,8 +10,7 @@ namespace sw {
 namespace {
 const Message sInvalidFormat("sysconst.sinvalidformat",
                              "Format '%s' invalid or incompatible with argument");
-const Message sArgumentMissing("sysconst.sargumentmissing",
-                               "No argument for format '%s'");
+const Message sArgumentMissing("sysconst.sargumentmissing", "No argument for format '%s'");
 
 [[noreturn]] void formatError(const Message& msg, const QString& directive) {
     // Built by hand: formatting the error with Format itself could recurse.
@@ -36,8 +35,8 @@ QString fixed(long double v, int prec, bool thousands) {
     QString s = QString::fromLatin1(buf);
     if (!std::isfinite(v))
         return s.toUpper() == QLatin1String("NAN") ? QStringLiteral("Nan")
-               : v < 0                              ? QStringLiteral("-Inf")
-                                                    : QStringLiteral("+Inf");
+               : v < 0                             ? QStringLiteral("-Inf")
+                                                   : QStringLiteral("+Inf");
     bool neg = s.startsWith(QLatin1Char('-'));
     if (neg)
         s.remove(0, 1);
@@ -231,8 +230,7 @@ QString Format(const QString& pattern, FormatArgs args) {
     return out;
 }
 
-Exception::Exception(QString message)
-    : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+Exception::Exception(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
 
 Exception::Exception(const QString& pattern, FormatArgs args) : Exception(Format(pattern, args)) {}
 

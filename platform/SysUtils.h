@@ -62,4 +62,10 @@ public:
     using Exception::Exception;
 };
 
+// The silent error: it ends a command without any message.
+class EAbort : public Exception {
+public:
+    EAbort() : Exception(QStringLiteral("Operation aborted")) {}
+};
+
 } // namespace sw

@@ -17,8 +17,8 @@ QJsonValue doubleToJson(double v) {
 }
 
 [[noreturn]] void badMember(const QString& where, const QString& key, const char* expected) {
-    throw Exception(QStringLiteral("%1: \"%2\" must be %3")
-                        .arg(where, key, QString::fromLatin1(expected)));
+    throw Exception(
+        QStringLiteral("%1: \"%2\" must be %3").arg(where, key, QString::fromLatin1(expected)));
 }
 
 double readDouble(const QJsonObject& o, const QString& key, double fallback, const QString& where) {
@@ -47,8 +47,9 @@ long long readInt(const QJsonObject& o, const QString& key, long long fallback, 
         return fallback;
     const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
     if (!v.isDouble() || d != std::floor(d) || d < double(lo) || d > double(hi))
-        badMember(where, key,
-                  QStringLiteral("a whole number from %1 to %2").arg(lo).arg(hi).toUtf8().constData());
+        badMember(
+            where, key,
+            QStringLiteral("a whole number from %1 to %2").arg(lo).arg(hi).toUtf8().constData());
     return static_cast<long long>(d);
 }
 
@@ -62,7 +63,8 @@ QString readText(const QJsonObject& o, const QString& key, const QString& fallba
     return v.toString();
 }
 
-void textTo(ShortString<30>& member, const QString& text, const QString& where, const QString& key) {
+void textTo(ShortString<30>& member, const QString& text, const QString& where,
+            const QString& key) {
     const QByteArray utf8 = text.toUtf8();
     if (utf8.size() > 30)
         badMember(where, key, "at most 30 bytes of UTF-8");
@@ -106,15 +108,17 @@ QJsonObject LayoutToJson(const TExSlatewright& doc) {
 void LayoutFromJson(const QJsonObject& json, TExSlatewright& doc) {
     const QString top = QStringLiteral("layout");
     TExPrinterHeader h = doc.Header();
-    const QString signature = readText(json, QStringLiteral("signature"), h.Signature.toString(), top);
+    const QString signature =
+        readText(json, QStringLiteral("signature"), h.Signature.toString(), top);
     if (signature.toUtf8().size() > 20)
         badMember(top, QStringLiteral("signature"), "at most 20 bytes of UTF-8");
     h.Signature.assignBytes(signature.toUtf8());
-    h.Version = static_cast<uint16_t>(readInt(json, QStringLiteral("version"), h.Version, 0, 65535, top));
+    h.Version =
+        static_cast<uint16_t>(readInt(json, QStringLiteral("version"), h.Version, 0, 65535, top));
     textTo(h.FormName, readText(json, QStringLiteral("formName"), h.FormName.toString(), top), top,
            QStringLiteral("formName"));
-    h.PaperSize =
-        static_cast<uint16_t>(readInt(json, QStringLiteral("paperSize"), h.PaperSize, 0, 65535, top));
+    h.PaperSize = static_cast<uint16_t>(
+        readInt(json, QStringLiteral("paperSize"), h.PaperSize, 0, 65535, top));
     h.PaperWidth = readDouble(json, QStringLiteral("paperWidth"), h.PaperWidth, top);
     h.PaperHeight = readDouble(json, QStringLiteral("paperHeight"), h.PaperHeight, top);
 
@@ -136,13 +140,16 @@ void LayoutFromJson(const QJsonObject& json, TExSlatewright& doc) {
         f.Top = readDouble(o, QStringLiteral("top"), 0, where);
         f.Width = readDouble(o, QStringLiteral("width"), 0, where);
         f.Height = readDouble(o, QStringLiteral("height"), 0, where);
-        f.HorzAlignment = static_cast<uint8_t>(readInt(o, QStringLiteral("horzAlignment"), 0, 0, 255, where));
-        f.VertAlignment = static_cast<uint8_t>(readInt(o, QStringLiteral("vertAlignment"), 0, 0, 255, where));
+        f.HorzAlignment =
+            static_cast<uint8_t>(readInt(o, QStringLiteral("horzAlignment"), 0, 0, 255, where));
+        f.VertAlignment =
+            static_cast<uint8_t>(readInt(o, QStringLiteral("vertAlignment"), 0, 0, 255, where));
         textTo(f.FontName, readText(o, QStringLiteral("fontName"), QString(), where), where,
                QStringLiteral("fontName"));
         f.FontSize = static_cast<int32_t>(
             readInt(o, QStringLiteral("fontSize"), 0, INT32_MIN, INT32_MAX, where));
-        f.FontStyle = static_cast<uint32_t>(readInt(o, QStringLiteral("fontStyle"), 0, 0, UINT32_MAX, where));
+        f.FontStyle =
+            static_cast<uint32_t>(readInt(o, QStringLiteral("fontStyle"), 0, 0, UINT32_MAX, where));
         f.FontColor = static_cast<int32_t>(
             readInt(o, QStringLiteral("fontColor"), 0, INT32_MIN, INT32_MAX, where));
         f.Print = static_cast<uint8_t>(readInt(o, QStringLiteral("print"), 0, 0, 255, where));

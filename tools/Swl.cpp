@@ -6,11 +6,15 @@ namespace sw::swl {
 
 namespace {
 const Verb verbs[] = {
-    {"dump", "write a layout as JSON on stdout", "dump LAYOUT.swl\n\n"
-     "Writes the layout's header and fields as one JSON object.", Dump},
-    {"build", "make a layout from JSON", "build LAYOUT.json OUT.swl\n\n"
+    {"dump", "write a layout as JSON on stdout",
+     "dump LAYOUT.swl\n\n"
+     "Writes the layout's header and fields as one JSON object.",
+     Dump},
+    {"build", "make a layout from JSON",
+     "build LAYOUT.json OUT.swl\n\n"
      "Makes a layout file from a JSON object as dump writes it ('-' reads stdin).\n"
-     "Missing header members take a new layout's values; missing field members are 0.", Build},
+     "Missing header members take a new layout's values; missing field members are 0.",
+     Build},
 };
 
 void generalHelp(QTextStream& s) {

@@ -36,7 +36,8 @@ int Dump(const QStringList& args, Io& io) {
 
 int Build(const QStringList& args, Io& io) {
     if (args.size() != 2)
-        return UsageError("build LAYOUT.json OUT.swl", QStringLiteral("expects a JSON file and an output file"), io);
+        return UsageError("build LAYOUT.json OUT.swl",
+                          QStringLiteral("expects a JSON file and an output file"), io);
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(readInput(args[0]), &error);
     if (error.error != QJsonParseError::NoError)

@@ -3,8 +3,8 @@
 #include "LayoutBytes.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 using namespace sw;
@@ -130,11 +130,14 @@ TEST_F(LayoutFile, FailedLoadsLeaveTheDocumentAsDocumented) {
     };
     const Case cases[] = {
         {"short.swl", tb::header().left(79), "Stream read error", true},
-        {"lower.swl", tb::header(2, "", 1, 0, 0, "qzslatewright"), "ExSlatewright - Arquivo inválido: %1", true},
-        {"len12.swl", tb::header(2, "", 1, 0, 0, "QZSlatewrigh"), "ExSlatewright - Arquivo inválido: %1", true},
+        {"lower.swl", tb::header(2, "", 1, 0, 0, "qzslatewright"),
+         "ExSlatewright - Arquivo inválido: %1", true},
+        {"len12.swl", tb::header(2, "", 1, 0, 0, "QZSlatewrigh"),
+         "ExSlatewright - Arquivo inválido: %1", true},
         {"v0.swl", tb::header(0), "ExSlatewright - Versão inválida: 0", true},
         {"form31.swl", longForm, "ExSlatewright - Arquivo inválido: %1", true},
-        {"tail.swl", tb::header() + tb::record("A") + QByteArray(50, 'x'), "Stream read error", false},
+        {"tail.swl", tb::header() + tb::record("A") + QByteArray(50, 'x'), "Stream read error",
+         false},
         {"bad.swl", tb::header() + tb::record("A") + tb::record("1a"),
          "ExSlatewright - Nome de campo inválido: 1a", false},
         {"dup.swl", tb::header() + tb::record("Total") + tb::record("TOTAL"),

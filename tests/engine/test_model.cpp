@@ -47,7 +47,8 @@ TEST(LayoutModel, NameRules) {
         EXPECT_NO_THROW(doc.AddField(named(ok))) << ok;
     for (const char* bad : {"", "1a", "a b", "a-b", "a.b", "ação"}) {
         EXPECT_EQ(errorOf([&] { doc.AddField(named(bad)); }),
-                  QStringLiteral("ExSlatewright - Nome de campo inválido: ") + QString::fromUtf8(bad))
+                  QStringLiteral("ExSlatewright - Nome de campo inválido: ") +
+                      QString::fromUtf8(bad))
             << bad;
     }
     EXPECT_EQ(doc.FieldCount(), 4); // refused fields leave the list as it was

@@ -6,7 +6,9 @@
 using namespace sw;
 
 namespace {
-QString F(const char* pattern, FormatArgs args) { return Format(pattern, args); }
+QString F(const char* pattern, FormatArgs args) {
+    return Format(pattern, args);
+}
 } // namespace
 
 TEST(Format, DirectivesAsPascalWritesThem) {

@@ -34,7 +34,8 @@ TEST(Swl, DumpThenBuildReproducesLayoutsByteForByte) {
     odd[120] = 5; // print is the stored byte, not a boolean
     const QByteArray layouts[] = {
         tb::header(),
-        tb::header(2, "Nota fiscal", 9 | 0x8000, 0, 0) + tb::record("Nome") + tb::record("Valor", 3, 2),
+        tb::header(2, "Nota fiscal", 9 | 0x8000, 0, 0) + tb::record("Nome") +
+            tb::record("Valor", 3, 2),
         tb::header(7, "Cheque", 0, 17.5, 8.123456789012345) + odd,
         tb::header(2, QString::fromUtf8("Ação é").toUtf8(), 1, 0, 0),
     };
@@ -89,11 +90,14 @@ TEST(Swl, BuildFillsMissingMembersAndKeepsTheNameRules) {
         const char* message;
     };
     const Bad bad[] = {
-        {R"({"fields": [{"name": "a"}, {"name": "A"}]})", "ExSlatewright - Já existe um campo com este nome: A"},
+        {R"({"fields": [{"name": "a"}, {"name": "A"}]})",
+         "ExSlatewright - Já existe um campo com este nome: A"},
         {R"({"fields": [{"name": "1a"}]})", "ExSlatewright - Nome de campo inválido: 1a"},
-        {R"({"fields": [{"name": "a", "size": 70000}]})", "field 1: \"size\" must be a whole number from 0 to 65535"},
+        {R"({"fields": [{"name": "a", "size": 70000}]})",
+         "field 1: \"size\" must be a whole number from 0 to 65535"},
         {R"({"fields": [{"name": "a", "left": "x"}]})", "field 1: \"left\" must be a number"},
-        {R"({"formName": "1234567890123456789012345678901"})", "layout: \"formName\" must be at most 30 bytes of UTF-8"},
+        {R"({"formName": "1234567890123456789012345678901"})",
+         "layout: \"formName\" must be at most 30 bytes of UTF-8"},
         {R"([1])", "the layout must be one JSON object"},
         {R"({"fields": )", "invalid JSON"},
     };
