@@ -1,5 +1,6 @@
 #include "SysUtils.h"
 
+#include "LocaleSettings.h"
 #include "Messages.h"
 
 #include <cmath>
@@ -84,7 +85,15 @@ QString general(long double v, int prec) {
 } // namespace
 
 FormatSeparators& DefaultFormatSeparators() {
+    // Follows the regional settings: whenever their separators change they are taken over;
+    // an assignment made here directly holds until then.
     static FormatSeparators seps;
+    static FormatSeparators seen{QChar(), QChar()};
+    const TFormatSettings& fs = FormatSettings();
+    if (fs.DecimalSeparator != seen.decimal || fs.ThousandSeparator != seen.thousands) {
+        seen = {fs.DecimalSeparator, fs.ThousandSeparator};
+        seps = seen;
+    }
     return seps;
 }
 
