@@ -40,14 +40,25 @@ QByteArray TExPreformattedPrinter::UpperName(const QString& name) {
 }
 
 void TExPreformattedPrinter::AddField(const TExPrinterField& field) {
-    const QByteArray name = field.Name.bytes();
-    const QString text = QString::fromUtf8(name);
-    CheckFieldName(text);
-    const QByteArray key = UpperName(name);
-    if (m_index.contains(key))
-        RaiseErrorFmt(msg::sFieldExists.text(), {text});
+    const QByteArrayView name = field.Name.view();
+    if (!IsIdentifier(name))
+        RaiseErrorFmt(msg::sInvalidFieldName.text(), {QString::fromUtf8(name)});
+    // A valid name is ASCII, so its upper-case form is a plain byte mapping.
+    char upper[30];
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    const QByteArrayView key(upper, name.size());
+    if (m_index.find(key, m_fields) >= 0)
+        RaiseErrorFmt(msg::sFieldExists.text(), {QString::fromUtf8(name)});
     m_fields.push_back(field);
     m_index.insert(key, static_cast<int>(m_fields.size() - 1));
+}
+
+void TExPreformattedPrinter::ReserveFields(qsizetype count) {
+    m_fields.reserve(static_cast<size_t>(count));
+    m_index.reserve(count);
 }
 
 void TExPreformattedPrinter::GetField(int index, TExPrinterField& field) const {
@@ -57,17 +68,29 @@ void TExPreformattedPrinter::GetField(int index, TExPrinterField& field) const {
 }
 
 int TExPreformattedPrinter::IndexOfField(const QString& name) const {
-    return m_index.value(UpperName(name), -1);
+    // Stored names are at most 30 bytes and keep their length when upper-cased; a sought name
+    // whose upper-case form is longer can match none of them.
+    const QByteArray upper = UpperName(name);
+    if (upper.size() > 30)
+        return -1;
+    return m_index.find(upper, m_fields);
+}
+
+bool TExPreformattedPrinter::IsIdentifier(QByteArrayView name) {
+    auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (name.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (!(isLetter(c) || c == '_' || (i > 0 && c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
 }
 
 void TExPreformattedPrinter::CheckFieldName(const QString& name) const {
-    auto isLetter = [](char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); };
-    bool ok = !name.isEmpty();
-    for (qsizetype i = 0; ok && i < name.size(); ++i) {
-        const char16_t c = name[i].unicode();
-        ok = isLetter(c) || c == u'_' || (i > 0 && c >= u'0' && c <= u'9');
-    }
-    if (!ok)
+    // Any character outside ASCII makes the name invalid, so the UTF-8 bytes decide alone.
+    if (!IsIdentifier(name.toUtf8()))
         RaiseErrorFmt(msg::sInvalidFieldName.text(), {name});
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ExPrinterRecords.h"
+#include "FieldNameIndex.h"
 #include "SysUtils.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QIODevice>
 #include <QString>
 #include <vector>
@@ -40,6 +40,9 @@ public:
     int IndexOfField(const QString& name) const;
     bool FieldExists(const QString& name) const { return IndexOfField(name) >= 0; }
     void CheckFieldName(const QString& name) const;
+    static bool IsIdentifier(QByteArrayView name);
+    // Makes room for a known number of fields (a file about to be read).
+    void ReserveFields(qsizetype count);
 
     [[noreturn]] void RaiseError(const QString& message) const;
     [[noreturn]] void RaiseErrorFmt(const QString& pattern, FormatArgs args) const;
@@ -66,8 +69,7 @@ protected:
 
 private:
     std::vector<TExPrinterField> m_fields;
-    // Upper-cased name -> index of its first field, so lookups stay cheap on long lists.
-    QHash<QByteArray, int> m_index;
+    FieldNameIndex m_index;
 };
 
 // A layout document: the header with the form name and paper, and the layout file.

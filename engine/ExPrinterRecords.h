@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +16,8 @@ template <int N> struct ShortString {
 
     // The stored bytes; a length larger than the room (a damaged file) is clamped to the room,
     // so nothing past the member is ever read.
-    QByteArray bytes() const { return QByteArray(text, length > N ? N : length); }
+    QByteArray bytes() const { return view().toByteArray(); }
+    QByteArrayView view() const { return QByteArrayView(text, length > N ? N : length); }
     QString toString() const { return QString::fromUtf8(bytes()); }
     bool lengthFits() const { return length <= N; }
 

@@ -53,6 +53,7 @@ void TExSlatewright::LoadFromDevice(QIODevice& file, const QString& fileName) {
         if (version1)
             header.Version = CurrentVersion;
         const qint64 size = file.size();
+        ReserveFields((size - file.pos()) / FieldRecordSize);
         // Read in blocks of records: one system call per record would dominate large layouts.
         constexpr qint64 blockRecords = 512;
         QByteArray block;

@@ -111,3 +111,16 @@ TEST(LayoutModel, FormNameIsCutTo30BytesWithoutSplittingACharacter) {
     doc.SetFormName(QStringLiteral("Nota fiscal é"));
     EXPECT_EQ(doc.FormName(), QStringLiteral("Nota fiscal é"));
 }
+
+TEST(LayoutModel, LongListsFindEveryNameAndRefuseEveryRepeat) {
+    TExSlatewright doc;
+    for (int i = 0; i < 3000; ++i)
+        doc.AddField(named(QStringLiteral("Campo%1").arg(i).toLatin1().constData()));
+    for (int i = 0; i < 3000; i += 7) {
+        EXPECT_EQ(doc.IndexOfField(QStringLiteral("CAMPO%1").arg(i)), i);
+        EXPECT_THROW(doc.AddField(named(QStringLiteral("campo%1").arg(i).toLatin1().constData())),
+                     EExPrinterError);
+    }
+    EXPECT_EQ(doc.IndexOfField(QStringLiteral("Campo3000")), -1);
+    EXPECT_EQ(doc.FieldCount(), 3000);
+}
