@@ -58,6 +58,25 @@ public:
     virtual void SetPaperWidth(double value) = 0;
     virtual void SetPaperSize(uint16_t value) = 0;
 
+    // Printing. One job at a time for the whole process: the printer object's state is the guard.
+    bool IsPrinting() const;
+    void CheckPrinting() const;
+    void CheckNotPrinting() const;
+    // A length in centimetres as device pixels at the resolution read when the job began.
+    int CmToPixelX(double value) const;
+    int CmToPixelY(double value) const;
+    // Puts NewPaper on the selected printer and returns the paper it had, orientation included.
+    // A custom paper that the printer cannot hold is refused before anything changes.
+    void ApplyPaper(const TPaperInfo& newPaper, TPaperInfo& oldPaper);
+    // Opens a job with the document's paper; if the job cannot open, the previous paper is put
+    // back before the error leaves.
+    virtual void BeginPrint();
+    virtual void NewPage();
+    // Closes the job and puts the printer's previous paper back.
+    void EndPrint();
+    // The numbered centimetre grid over the printable area of the current page.
+    void PrintGrid();
+
     // The upper-case form names are compared in: the full Unicode mapping of the text.
     static QByteArray UpperName(const QString& name);
     static QByteArray UpperName(const QByteArray& utf8);
@@ -102,6 +121,9 @@ public:
     double GetPaperHeight() const override { return FHeader.PaperHeight; }
     uint16_t GetPaperSize() const override { return FHeader.PaperSize; }
     void SetupPaper() override;
+    // Prints Value into the named field on the current page, in the field's font, aligned and
+    // clipped in its box; a name not in the list adds an unprinted field of that name.
+    void PrintField(const QString& fieldName, const QString& value, bool drawFrame);
     void SetPaperHeight(double value) override { FHeader.PaperHeight = value; }
     void SetPaperWidth(double value) override { FHeader.PaperWidth = value; }
     void SetPaperSize(uint16_t value) override { FHeader.PaperSize = value; }
