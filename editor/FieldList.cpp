@@ -12,12 +12,12 @@ struct Column {
     Qt::Alignment alignment;
 };
 const Column columns[TFieldListModel::ColumnCount] = {
-    {"Nome", 120, Qt::AlignLeft},       {"Tamanho", 60, Qt::AlignRight},
-    {"Esquerda", 60, Qt::AlignRight},   {"Superior", 60, Qt::AlignRight},
-    {"Largura", 60, Qt::AlignRight},    {"Altura", 60, Qt::AlignRight},
-    {"Horizontal", 60, Qt::AlignLeft},  {"Vertical", 60, Qt::AlignLeft},
-    {"Fonte", 80, Qt::AlignLeft},       {"Tamanho", 50, Qt::AlignRight},
-    {"Estilo", 50, Qt::AlignLeft},      {"Imprimir?", 50, Qt::AlignLeft},
+    {"Nome", 120, Qt::AlignLeft},      {"Tamanho", 60, Qt::AlignRight},
+    {"Esquerda", 60, Qt::AlignRight},  {"Superior", 60, Qt::AlignRight},
+    {"Largura", 60, Qt::AlignRight},   {"Altura", 60, Qt::AlignRight},
+    {"Horizontal", 60, Qt::AlignLeft}, {"Vertical", 60, Qt::AlignLeft},
+    {"Fonte", 80, Qt::AlignLeft},      {"Tamanho", 50, Qt::AlignRight},
+    {"Estilo", 50, Qt::AlignLeft},     {"Imprimir?", 50, Qt::AlignLeft},
 };
 
 QString horzText(uint8_t a) {
@@ -59,7 +59,9 @@ QString styleText(uint32_t style) {
     return s;
 }
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 } // namespace
 
 QString FormatMeasure(double value) {
@@ -67,27 +69,25 @@ QString FormatMeasure(double value) {
 }
 
 QStringList FieldRowTexts(const TExPrinterField& f) {
-    return {f.Name.toString(),
-            QString::number(f.Size),
-            FormatMeasure(f.Left),
-            FormatMeasure(f.Top),
-            FormatMeasure(f.Width),
-            FormatMeasure(f.Height),
-            horzText(f.HorzAlignment),
-            vertText(f.VertAlignment),
-            f.FontName.toString(),
-            QString::number(f.FontSize),
-            styleText(f.FontStyle),
-            f.Print ? QStringLiteral("Sim") : QString::fromUtf8("Não")};
+    return {f.Name.toString(),         QString::number(f.Size),
+            FormatMeasure(f.Left),     FormatMeasure(f.Top),
+            FormatMeasure(f.Width),    FormatMeasure(f.Height),
+            horzText(f.HorzAlignment), vertText(f.VertAlignment),
+            f.FontName.toString(),     QString::number(f.FontSize),
+            styleText(f.FontStyle),    f.Print ? QStringLiteral("Sim") : QString::fromUtf8("Não")};
 }
 
 QString TFieldListModel::ColumnCaption(int column) {
     return QString::fromUtf8(columns[column].caption);
 }
 
-int TFieldListModel::ColumnWidth(int column) { return columns[column].width; }
+int TFieldListModel::ColumnWidth(int column) {
+    return columns[column].width;
+}
 
-Qt::Alignment TFieldListModel::ColumnAlignment(int column) { return columns[column].alignment; }
+Qt::Alignment TFieldListModel::ColumnAlignment(int column) {
+    return columns[column].alignment;
+}
 
 TFieldListModel::TFieldListModel(QObject* parent) : QAbstractTableModel(parent) {}
 

@@ -6,7 +6,9 @@
 
 namespace sw {
 
-QString FileVersionText() { return QStringLiteral(SW_VERSION_TEXT); }
+QString FileVersionText() {
+    return QStringLiteral(SW_VERSION_TEXT);
+}
 
 QString ExtractFilePath(const QString& path) {
     // Paths from the command line may be typed either way; the dialogs give "/".
@@ -35,14 +37,18 @@ void TMainLogic::FormShow(const QString& firstArgument) {
     UpdateCommands();
 }
 
-bool TMainLogic::FormCloseQuery() { return AskSaveChanges(); }
+bool TMainLogic::FormCloseQuery() {
+    return AskSaveChanges();
+}
 
 void TMainLogic::FormClose() {
     FDocument.reset();
     UpdateCommands();
 }
 
-void TMainLogic::SelectionChanged(int) { UpdateCommands(); }
+void TMainLogic::SelectionChanged(int) {
+    UpdateCommands();
+}
 
 void TMainLogic::FileNew() {
     if (NewLayout())
@@ -64,7 +70,9 @@ void TMainLogic::FileSave() {
         SaveLayoutAs();
 }
 
-void TMainLogic::FileSaveAs() { SaveLayoutAs(); }
+void TMainLogic::FileSaveAs() {
+    SaveLayoutAs();
+}
 
 void TMainLogic::SetFileName(const QString& fileName) {
     FFileName = fileName;

@@ -81,7 +81,9 @@ TSettings& GetSettings() {
     return *s.settings;
 }
 
-void ReleaseSettings() { shared().settings.reset(); }
+void ReleaseSettings() {
+    shared().settings.reset();
+}
 
 void SetSettingsFileNames(const QString& besideProgram, const QString& userConfig) {
     ReleaseSettings();

@@ -9,7 +9,9 @@ FieldEditorFunction& editorSlot() {
 }
 
 // The dialog itself comes with the editor dialogs; until then nothing is confirmed.
-bool ShowFieldEditorDialog(TExPrinterField&) { return false; }
+bool ShowFieldEditorDialog(TExPrinterField&) {
+    return false;
+}
 } // namespace
 
 bool ExecuteFieldEditor(TExPrinterField& field) {
@@ -18,6 +20,8 @@ bool ExecuteFieldEditor(TExPrinterField& field) {
     return ShowFieldEditorDialog(field);
 }
 
-void SetFieldEditorFunction(FieldEditorFunction editor) { editorSlot() = std::move(editor); }
+void SetFieldEditorFunction(FieldEditorFunction editor) {
+    editorSlot() = std::move(editor);
+}
 
 } // namespace sw

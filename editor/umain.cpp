@@ -76,11 +76,10 @@ TfrmMain::TfrmMain(const QString& firstArgument, TMainDialogs* dialogs, QWidget*
     m_listView->SetRows(&m_logic->Rows());
     connect(m_listView, &TFieldListView::rowDropped, this,
             [this](int target) { m_logic->DragDrop(target); });
-    connect(m_listView, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) {
-                if (index.isValid())
-                    mniFieldEdit->trigger();
-            });
+    connect(m_listView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            mniFieldEdit->trigger();
+    });
     setWindowTitle(m_logic->Caption());
     applyCommands(m_logic->CommandStates());
     readSettings();
@@ -141,15 +140,16 @@ void TfrmMain::createMenu() {
 
 QToolButton* TfrmMain::makeButton(QWidget* panel, QAction* action, const char* icon,
                                   const char* hint) {
+    // Picture and hint belong to the action: the button takes both from it on every change.
+    action->setIcon(
+        QIcon(QStringLiteral(":/icons/") + QLatin1String(icon) + QStringLiteral(".svg")));
+    action->setToolTip(QString::fromUtf8(hint));
     auto* b = new QToolButton(panel);
     b->setDefaultAction(action);
-    b->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon) + QStringLiteral(".svg")));
     b->setIconSize(QSize(22, 22));
     b->setFixedSize(30, 30);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    // The button's hint, not the menu caption with its access letter.
-    b->setToolTip(QString::fromUtf8(hint));
     panel->layout()->addWidget(b);
     return b;
 }
@@ -246,17 +246,39 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     writeSettings();
 }
 
-void TfrmMain::mniFileNewClick() { m_logic->FileNew(); }
-void TfrmMain::mniFileOpenClick() { m_logic->FileOpen(); }
-void TfrmMain::mniFileSaveClick() { m_logic->FileSave(); }
-void TfrmMain::mniFileSaveAsClick() { m_logic->FileSaveAs(); }
-void TfrmMain::mniFileExitClick() { close(); }
-void TfrmMain::mniFieldNewClick() { m_logic->FieldNew(); }
-void TfrmMain::mniFieldEditClick() { m_logic->FieldEdit(); }
-void TfrmMain::mniFieldDeleteClick() { m_logic->FieldDelete(); }
-void TfrmMain::mniFieldCloneClick() { m_logic->FieldClone(); }
-void TfrmMain::mniFieldUpClick() { m_logic->FieldUp(); }
-void TfrmMain::mniFieldDownClick() { m_logic->FieldDown(); }
+void TfrmMain::mniFileNewClick() {
+    m_logic->FileNew();
+}
+void TfrmMain::mniFileOpenClick() {
+    m_logic->FileOpen();
+}
+void TfrmMain::mniFileSaveClick() {
+    m_logic->FileSave();
+}
+void TfrmMain::mniFileSaveAsClick() {
+    m_logic->FileSaveAs();
+}
+void TfrmMain::mniFileExitClick() {
+    close();
+}
+void TfrmMain::mniFieldNewClick() {
+    m_logic->FieldNew();
+}
+void TfrmMain::mniFieldEditClick() {
+    m_logic->FieldEdit();
+}
+void TfrmMain::mniFieldDeleteClick() {
+    m_logic->FieldDelete();
+}
+void TfrmMain::mniFieldCloneClick() {
+    m_logic->FieldClone();
+}
+void TfrmMain::mniFieldUpClick() {
+    m_logic->FieldUp();
+}
+void TfrmMain::mniFieldDownClick() {
+    m_logic->FieldDown();
+}
 void TfrmMain::mniFilePaperClick() {}
 void TfrmMain::mniFileFormNameClick() {}
 void TfrmMain::mniFilePrintTestClick() {}

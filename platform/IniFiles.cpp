@@ -78,8 +78,7 @@ const TIniFile::Line* TIniFile::findLine(const QString& section, const QString& 
     return nullptr;
 }
 
-QString TIniFile::ReadString(const QString& section, const QString& key,
-                             const QString& def) const {
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
     const Line* l = findLine(section, key);
     return l ? l->value : def;
 }
@@ -155,8 +154,8 @@ QString TIniFile::ToText() const {
         if (i > 0)
             out += s.headerRaw + QLatin1Char('\n');
         for (const Line& l : s.lines)
-            out += (l.key.isEmpty() ? l.raw : l.key + QLatin1Char('=') + l.value) +
-                   QLatin1Char('\n');
+            out +=
+                (l.key.isEmpty() ? l.raw : l.key + QLatin1Char('=') + l.value) + QLatin1Char('\n');
     }
     return out;
 }

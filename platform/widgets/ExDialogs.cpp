@@ -37,11 +37,21 @@ TModalResult errorPromptBox(const QString& title, const QString& text) {
 }
 } // namespace
 
-QString ButtonTextYes() { return rsMbYes.text(); }
-QString ButtonTextNo() { return rsMbNo.text(); }
-QString ButtonTextOk() { return rsMbOk.text(); }
-QString ButtonTextCancel() { return rsMbCancel.text(); }
-QString ButtonTextAbort() { return rsMbAbort.text(); }
+QString ButtonTextYes() {
+    return rsMbYes.text();
+}
+QString ButtonTextNo() {
+    return rsMbNo.text();
+}
+QString ButtonTextOk() {
+    return rsMbOk.text();
+}
+QString ButtonTextCancel() {
+    return rsMbCancel.text();
+}
+QString ButtonTextAbort() {
+    return rsMbAbort.text();
+}
 
 bool ConfirmDlg(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, QString(), question, QMessageBox::NoButton, parent);
@@ -68,7 +78,9 @@ QString ErrorPromptText(const QString& message) {
     return Format(rsPressOkToIgnore.text(), {m, QStringLiteral("\n\n"), QStringLiteral("\n")});
 }
 
-void SetErrorPromptFunction(ErrorPromptFunction prompt) { promptSlot() = std::move(prompt); }
+void SetErrorPromptFunction(ErrorPromptFunction prompt) {
+    promptSlot() = std::move(prompt);
+}
 
 TModalResult ShowErrorPrompt(const QString& title, const QString& text) {
     if (promptSlot())
@@ -94,6 +106,8 @@ void HandleApplicationException(const Exception& e) {
     }
 }
 
-void InstallErrorPrompt() { TExApplication::SetExceptionHandler(&HandleApplicationException); }
+void InstallErrorPrompt() {
+    TExApplication::SetExceptionHandler(&HandleApplicationException);
+}
 
 } // namespace sw

@@ -62,7 +62,9 @@ public:
         edits.pop_front();
         return e(f);
     }
-    bool done() const { return confirms.empty() && opens.empty() && saves.empty() && edits.empty(); }
+    bool done() const {
+        return confirms.empty() && opens.empty() && saves.empty() && edits.empty();
+    }
 
 private:
     static QString take(std::deque<QString>& q, const char* what) {

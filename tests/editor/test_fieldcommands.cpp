@@ -187,8 +187,10 @@ TEST_F(FieldCommands, DragAndDropMovesTheDraggedRowOntoTheTarget) {
         const char* after;
         int selected;
         bool modified;
-    } cases[] = {{0, 3, "B C D A E", 3, true},   {4, 1, "A E B C D", 1, true},
-                 {2, 2, "A B C D E", 2, false},  {1, -1, "A B C D E", 1, false},
+    } cases[] = {{0, 3, "B C D A E", 3, true},
+                 {4, 1, "A E B C D", 1, true},
+                 {2, 2, "A B C D E", 2, false},
+                 {1, -1, "A B C D E", 1, false},
                  {1, 5, "A B C D E", 1, false}};
     for (const Case& c : cases) {
         logic.Rows().Clear();

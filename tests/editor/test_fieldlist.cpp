@@ -22,12 +22,12 @@ TEST(FieldList, RowTextsInColumnOrder) {
     f.FontSize = 9;
     f.FontStyle = fsBold | fsUnderline;
     f.Print = 0;
-    EXPECT_EQ(FieldRowTexts(f),
-              (QStringList{QStringLiteral("Total"), QStringLiteral("12"), QStringLiteral("2,5 cm"),
-                           QStringLiteral("10,25 cm"), QStringLiteral("3 cm"),
-                           QStringLiteral("0 cm"), QStringLiteral("Direita"),
-                           QStringLiteral("Centro"), QStringLiteral("Arial"), QStringLiteral("9"),
-                           QStringLiteral("NS"), QString::fromUtf8("Não")}));
+    EXPECT_EQ(
+        FieldRowTexts(f),
+        (QStringList{QStringLiteral("Total"), QStringLiteral("12"), QStringLiteral("2,5 cm"),
+                     QStringLiteral("10,25 cm"), QStringLiteral("3 cm"), QStringLiteral("0 cm"),
+                     QStringLiteral("Direita"), QStringLiteral("Centro"), QStringLiteral("Arial"),
+                     QStringLiteral("9"), QStringLiteral("NS"), QString::fromUtf8("Não")}));
 }
 
 TEST(FieldList, AlignmentWordsStyleLettersAndPrintFlag) {
@@ -60,8 +60,10 @@ TEST(FieldList, FormatMeasureFollowsTheDecimalSeparator) {
     struct Case {
         double v;
         const char *comma, *point;
-    } cases[] = {{0, "0 cm", "0 cm"},           {2.5, "2,5 cm", "2.5 cm"},
-                 {10.25, "10,25 cm", "10.25 cm"}, {3, "3 cm", "3 cm"},
+    } cases[] = {{0, "0 cm", "0 cm"},
+                 {2.5, "2,5 cm", "2.5 cm"},
+                 {10.25, "10,25 cm", "10.25 cm"},
+                 {3, "3 cm", "3 cm"},
                  {-1.234, "-1,23 cm", "-1.23 cm"}};
     for (const Case& c : cases) {
         {
@@ -75,8 +77,9 @@ TEST(FieldList, FormatMeasureFollowsTheDecimalSeparator) {
 
 TEST(FieldList, ColumnsHaveTheirCaptionsWidthsAndAlignments) {
     TFieldListModel m;
-    const char* captions[] = {"Nome",     "Tamanho",    "Esquerda", "Superior", "Largura", "Altura",
-                              "Horizontal", "Vertical", "Fonte",    "Tamanho",  "Estilo",  "Imprimir?"};
+    const char* captions[] = {"Nome",    "Tamanho", "Esquerda",   "Superior",
+                              "Largura", "Altura",  "Horizontal", "Vertical",
+                              "Fonte",   "Tamanho", "Estilo",     "Imprimir?"};
     const int widths[] = {120, 60, 60, 60, 60, 60, 60, 60, 80, 50, 50, 50};
     ASSERT_EQ(m.columnCount(), 12);
     for (int c = 0; c < 12; ++c) {

@@ -23,8 +23,9 @@ QByteArray readFile(const QString& path) {
 
 TEST(IniFile, SectionsAndKeysIgnoreCaseAndValuesArePlain) {
     QTemporaryDir dir;
-    TIniFile ini(writeFile(dir, "; comment\r\n[MAIN]\r\nleft = 12\r\nWIDTH=abc\r\nDir=C:\\x\\ \"q\"\r\n"
-                                "left=99\r\n[file]\r\ndir=\r\n"));
+    TIniFile ini(writeFile(dir,
+                           "; comment\r\n[MAIN]\r\nleft = 12\r\nWIDTH=abc\r\nDir=C:\\x\\ \"q\"\r\n"
+                           "left=99\r\n[file]\r\ndir=\r\n"));
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("main"), QStringLiteral("LEFT"), 0), 12);
     // A word, a missing key and a missing section give the default.
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("Main"), QStringLiteral("Width"), 670), 670);
@@ -43,8 +44,8 @@ TEST(IniFile, IntegersAre32BitDecimal) {
     struct Case {
         const char* text;
         int expected;
-    } cases[] = {{"0", 0},         {"-5", -5},          {" 42 ", 42},        {"2147483647", 2147483647},
-                 {"2147483648", -1}, {"0x10", -1},       {"1.5", -1},         {"", -1}};
+    } cases[] = {{"0", 0},           {"-5", -5},   {" 42 ", 42}, {"2147483647", 2147483647},
+                 {"2147483648", -1}, {"0x10", -1}, {"1.5", -1},  {"", -1}};
     for (const Case& c : cases) {
         ini.LoadFromText(QStringLiteral("[s]\nk=") + QString::fromUtf8(c.text) + QLatin1Char('\n'));
         EXPECT_EQ(ini.ReadInteger(QStringLiteral("s"), QStringLiteral("k"), -1), c.expected)

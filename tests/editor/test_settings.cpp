@@ -33,8 +33,9 @@ TEST(Settings, FirstRunGivesTheDesignValuesAndWritesOnlyMainAndFile) {
     EXPECT_EQ(v.ToolBar2Left, 180);
     EXPECT_FALSE(QFile::exists(beside));
     WriteWindowSettings(s, v);
-    EXPECT_EQ(readFile(beside),
-              QByteArray("[Main]\nLeft=509\nTop=161\nWidth=670\nHeight=410\n[File]\nDir=/opt/sw/\n"));
+    EXPECT_EQ(
+        readFile(beside),
+        QByteArray("[Main]\nLeft=509\nTop=161\nWidth=670\nHeight=410\n[File]\nDir=/opt/sw/\n"));
 }
 
 TEST(Settings, AWordKeepsTheCurrentValueAndAnEmptyDirStaysEmpty) {

@@ -1,5 +1,6 @@
 // The real window, offscreen, driven through its menu, its shortcuts and its list.
 #include "EditorTestSupport.h"
+#include "ExApplication.h"
 #include "ExDialogs.h"
 #include "FieldListView.h"
 #include "Settings.h"
@@ -74,10 +75,10 @@ TEST_F(Window, LooksAsDesignedAtStart) {
     EXPECT_TRUE(w->btnFieldNew->isEnabled());
     EXPECT_EQ(w->mniFieldClone->text(), QStringLiteral("&Clonar"));
     EXPECT_EQ(w->mniFieldClone->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    const QToolButton* buttons[] = {w->btnFileNew,     w->btnFileOpen,    w->btnFileSave,
+    const QToolButton* buttons[] = {w->btnFileNew,       w->btnFileOpen,  w->btnFileSave,
                                     w->btnFilePrintTest, w->btnPaper,     w->btnFormName,
-                                    w->btnFieldNew,    w->btnFieldEdit,   w->btnFieldDelete,
-                                    w->btnFieldClone,  w->btnFieldUp,     w->btnFieldDown};
+                                    w->btnFieldNew,      w->btnFieldEdit, w->btnFieldDelete,
+                                    w->btnFieldClone,    w->btnFieldUp,   w->btnFieldDown};
     for (const QToolButton* b : buttons) {
         EXPECT_EQ(b->size(), QSize(30, 30));
         EXPECT_FALSE(b->icon().pixmap(22, QIcon::Normal).isNull()) << b->toolTip().toStdString();
@@ -161,8 +162,8 @@ TEST_F(Window, AFailedSaveOnClosingKeepsTheWindowOpen) {
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
     ASSERT_EQ(prompts.size(), 1);
-    EXPECT_TRUE(prompts[0].startsWith(QString::fromUtf8(
-        "ExSlatewright - Já existe um campo com este nome: CAMPO1.\n\n")));
+    EXPECT_TRUE(prompts[0].startsWith(
+        QString::fromUtf8("ExSlatewright - Já existe um campo com este nome: CAMPO1.\n\n")));
     EXPECT_TRUE(settingsText().isEmpty());
     // Yes, then Cancel: still open.
     script.confirms.push_back(true);
