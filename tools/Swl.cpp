@@ -15,6 +15,27 @@ const Verb verbs[] = {
      "Makes a layout file from a JSON object as dump writes it ('-' reads stdin).\n"
      "Missing header members take a new layout's values; missing field members are 0.",
      Build},
+    {"print", "print values into a layout's fields",
+     "print LAYOUT.swl [--set NAME=VALUE]... [--data RECORDS.csv] (--pdf OUT.pdf | --printer "
+     "QUEUE)\n\n"
+     "Prints one page with the --set values, or with --data one page per record of a CSV file\n"
+     "(RFC 4180, UTF-8, the first row names the fields; '-' reads stdin). A record's value\n"
+     "replaces a --set value for the same field. Names that match no field are reported.\n"
+     "The output goes to a PDF file or to a printer queue (see swl printers).",
+     Print},
+    {"test", "print the test page of a layout",
+     "test LAYOUT.swl (--pdf OUT.pdf | --printer QUEUE)\n\n"
+     "Prints every printed field's name in its own box, framed, on the layout's paper.",
+     Test},
+    {"grid", "print the centimetre grid",
+     "grid LAYOUT.swl (--pdf OUT.pdf | --printer QUEUE)\n\n"
+     "Prints a numbered line every centimetre over the printable area of the layout's paper,\n"
+     "to measure where the printer really puts things.",
+     Grid},
+    {"printers", "list the printer queues and their paper",
+     "printers\n\n"
+     "Lists the printer queues, marks the default one, and gives each queue's paper.",
+     Printers},
 };
 
 void generalHelp(QTextStream& s) {

@@ -26,6 +26,10 @@ int Run(const QStringList& args, Io& io);
 // The verbs, one file per group.
 int Dump(const QStringList& args, Io& io);
 int Build(const QStringList& args, Io& io);
+int Print(const QStringList& args, Io& io);
+int Test(const QStringList& args, Io& io);
+int Grid(const QStringList& args, Io& io);
+int Printers(const QStringList& args, Io& io);
 
 // Prints a usage error with the verb's usage line and returns ExitUsage.
 int UsageError(const char* usageLine, const QString& problem, Io& io);
