@@ -405,3 +405,14 @@ TEST(PrinterSettings, PaperIsKeptPerPrinterAndAMissingPrinterFailsWithoutPrefix)
     EXPECT_EQ(errorOf([&] { doc.BeginPrint(); }), QStringLiteral("Nenhuma impressora selecionada"));
     EXPECT_FALSE(doc.IsPrinting());
 }
+
+TEST(PrintEngine, GridOnADeviceWithoutResolutionStillEnds) {
+    Job j;
+    j.p.dpiX = j.p.dpiY = 0; // every centimetre would be pixel 0
+    j.doc.BeginPrint();
+    j.p.canvas.ops.clear();
+    j.doc.PrintGrid();
+    EXPECT_EQ(j.p.canvas.of(Op::LineTo).size(), 2u); // the two lines at 0 cm
+    EXPECT_TRUE(j.p.canvas.of(Op::TextOut).empty());
+    j.doc.EndPrint();
+}
