@@ -33,4 +33,17 @@ enum TExPosition : uint8_t {
     poBottomRight,
 };
 
+// Alignment of a control's display text.
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+
+// Case conversion of what an edit shows and takes from the keyboard.
+enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
+
+// Where the picture of an edit's button comes from.
+enum TExComboButtonKind : uint8_t { cbkCustom, cbkEllipsis };
+
+// csDropDown: editable with a list; csSimple: editable, Tab, Enter and Escape left to the
+// form; csDropDownList: pick only.
+enum TComboBoxStyle : uint8_t { csDropDown, csSimple, csDropDownList };
+
 } // namespace sw
