@@ -4,6 +4,8 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QStyle>
+#include <algorithm>
 
 namespace sw {
 
@@ -30,8 +32,19 @@ TFieldListView::TFieldListView(QWidget* parent) : QTreeView(parent) {
 void TFieldListView::SetRows(TFieldListModel* rows) {
     m_rows = rows;
     setModel(rows);
-    for (int c = 0; c < TFieldListModel::ColumnCount; ++c)
-        setColumnWidth(c, TFieldListModel::ColumnWidth(c));
+    // The design widths suit a small dialog font; a larger desktop font widens a column just
+    // enough to show its caption and its widest usual text unclipped.
+    static const char* const samples[TFieldListModel::ColumnCount] = {
+        "",         "00000",  "00,00 cm",    "00,00 cm", "00,00 cm", "00,00 cm",
+        "Esquerda", "Rodapé", "Courier New", "000",      "NISR",     "Não"};
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics captions = header()->fontMetrics();
+    const int pad = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 4;
+    for (int c = 0; c < TFieldListModel::ColumnCount; ++c) {
+        const int caption = captions.horizontalAdvance(TFieldListModel::ColumnCaption(c)) + pad;
+        const int sample = cells.horizontalAdvance(QString::fromUtf8(samples[c])) + pad;
+        setColumnWidth(c, std::max({TFieldListModel::ColumnWidth(c), caption, sample}));
+    }
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (m_syncing)
             return;
