@@ -155,7 +155,8 @@ TEST(PrintPdf, ACallersQPrinterGetsTheSamePages) {
     const QSizeF size = pp::pageSize(theirs);
     EXPECT_NEAR(size.width(), 15 * pp::PointsPerCm, 0.5);
     EXPECT_NEAR(size.height(), 10 * pp::PointsPerCm, 0.5);
-    const pp::Word* w = pp::find(pp::words(theirs), QString::fromUtf8("Prévia"));
+    const auto words = pp::words(theirs);
+    const pp::Word* w = pp::find(words, QString::fromUtf8("Prévia"));
     ASSERT_NE(w, nullptr);
     EXPECT_NEAR(w->xMin, 3 * pp::PointsPerCm, 0.3);
     EXPECT_NEAR(w->yMin, 4 * pp::PointsPerCm, 1.0);

@@ -271,5 +271,6 @@ TEST(SwlPrint, TheProgramPrintsFromStdinWithoutADisplay) {
     int pages = 0;
     pp::pageSize(f.pdf, &pages);
     EXPECT_EQ(pages, 2);
-    EXPECT_NE(pp::find(pp::words(f.pdf), QStringLiteral("Natal"), 2), nullptr);
+    const auto words = pp::words(f.pdf);
+    EXPECT_NE(pp::find(words, QStringLiteral("Natal"), 2), nullptr);
 }
