@@ -6,7 +6,7 @@
 #include "Messages.h"
 
 #include <QCoreApplication>
-#include <cfenv>
+#include <algorithm>
 #include <cmath>
 
 namespace sw {
@@ -225,8 +225,9 @@ void TExSlatewright::PrintField(const QString& fieldName, const QString& value, 
     TExCanvas& canvas = Printer().Canvas();
     canvas.SetFont(
         TExCanvasFont{field.FontName.toString(), field.FontSize, field.FontStyle, field.FontColor});
-    const int tw = canvas.TextWidth(text);
-    const int th = canvas.TextHeight(text);
+    // Bounded like the converted lengths, so that no sum below can overflow.
+    const int tw = std::clamp(canvas.TextWidth(text), 0, static_cast<int>(MaxPixels));
+    const int th = std::clamp(canvas.TextHeight(text), 0, static_cast<int>(MaxPixels));
 
     const int x1 = CmToPixelX(field.Left);
     const int x2 = x1 + (field.Width > 0 ? CmToPixelX(field.Width) : tw);

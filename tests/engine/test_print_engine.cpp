@@ -416,3 +416,15 @@ TEST(PrintEngine, GridOnADeviceWithoutResolutionStillEnds) {
     EXPECT_TRUE(j.p.canvas.of(Op::TextOut).empty());
     j.doc.EndPrint();
 }
+
+TEST(PrintEngine, BoxesStayFiniteForLengthsAndTextsNoPaperHas) {
+    Job j;
+    j.p.canvas.widths.insert(QStringLiteral("huge"), std::numeric_limits<int>::max());
+    j.doc.AddField(field("Longe", 1e300, 1e300, 0, 0, haCenter, vaBottom));
+    j.doc.BeginPrint();
+    j.doc.PrintField(QStringLiteral("Longe"), QStringLiteral("huge"), true);
+    const Op t = j.text();
+    EXPECT_EQ(t.rect.left(), 1000000000);
+    EXPECT_EQ(t.rect.width(), 1000000000);
+    j.doc.EndPrint();
+}
