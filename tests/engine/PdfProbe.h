@@ -68,6 +68,15 @@ inline QSizeF pageSize(const QString& pdf, int* pages = nullptr) {
     return QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
 }
 
+// One line of pdfinfo's report, such as "Title".
+inline QString info(const QString& pdf, const QString& key) {
+    const QString text = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pdf}));
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (line.startsWith(key + QLatin1Char(':')))
+            return line.mid(key.size() + 1).trimmed();
+    return {};
+}
+
 // The first page as an image at the given resolution.
 inline QImage raster(const QString& pdf, int dpi) {
     QTemporaryDir dir;

@@ -4,6 +4,7 @@
 #include "ExPrinterSettings.h"
 #include "PdfProbe.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -41,6 +42,7 @@ struct PdfOutput {
 } // namespace
 
 TEST(PrintPdf, TextsLandWhereTheLayoutSays) {
+    QCoreApplication::setApplicationName(QStringLiteral("Slatewright Editor"));
     PdfOutput out;
     TExSlatewright doc;
     doc.SetPaperSizeProperty(9); // A4
@@ -62,6 +64,8 @@ TEST(PrintPdf, TextsLandWhereTheLayoutSays) {
     int pages = 0;
     const QSizeF size = pp::pageSize(out.path, &pages);
     EXPECT_EQ(pages, 2);
+    EXPECT_EQ(pp::info(out.path, QStringLiteral("Title")),
+              QStringLiteral("Slatewright Editor - Slatewright")); // the job's name
     EXPECT_NEAR(size.width(), 595.28, 0.5);
     EXPECT_NEAR(size.height(), 841.89, 0.5);
 
