@@ -1,5 +1,7 @@
 #include "ExComboEdit.h"
 
+#include "ExApplication.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,7 +14,15 @@ TExComboEdit::TExComboEdit(QWidget* parent) : TExEdit(parent) {
     m_button->setFocusPolicy(Qt::NoFocus);
     m_button->setCursor(Qt::PointingHandCursor);
     m_button->installEventFilter(this);
-    connect(m_button, &QToolButton::clicked, this, [this] { ClickButton(); });
+    // An error of the caller's action goes to the application's handler here rather than
+    // through Qt's signal machinery.
+    connect(m_button, &QToolButton::clicked, this, [this] {
+        try {
+            ClickButton();
+        } catch (const Exception& e) {
+            TExApplication::HandleException(e);
+        }
+    });
     SetButtonKind(cbkEllipsis);
     UpdateButtonLayout();
 }

@@ -22,7 +22,9 @@ namespace sw {
 //   edit fills in today or now.
 // - Leaving the edit validates it: trim (TrimText), normalise to the type's canonical text, run
 //   OnValidate. A failure keeps the focus in the edit with its whole text selected and reaches
-//   TExApplication::HandleException once; OnExit runs only after a success. Validate() does the
+//   TExApplication::HandleException once, from the event loop right after the focus change (a
+//   mouse press that moved the focus is dropped, so the pressed button is not clicked); OnExit
+//   runs only after a success. Switching to another window is not leaving. Validate() does the
 //   same and also checks Required; it raises the error to its caller (a dialog's OK).
 // - The accessors read the text as it stands, whatever DataType is; an empty text reads as 0.
 //

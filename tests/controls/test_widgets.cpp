@@ -506,3 +506,49 @@ TEST_F(Widgets, SimpleComboBoxLeavesFormKeysToTheForm) {
     QCoreApplication::sendEvent(box, &down);
     EXPECT_EQ(seen, 2);
 }
+
+TEST_F(Widgets, ButtonActionErrorsReachTheHandlerAndTheEditKeepsTheFocus) {
+    combo->OnButtonClick = [](TExComboEdit*) { throw Exception(QStringLiteral("sem medida")); };
+    other->setFocus();
+    QTest::mouseClick(combo->Button(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(errors, QStringList{U("sem medida")});
+    EXPECT_TRUE(combo->hasFocus());
+    EXPECT_FALSE(combo->Button()->isDown());
+}
+
+TEST_F(Widgets, LabelAcceleratorFocusesTheEditOrRunsTheLabelsAction) {
+    edit->SetLabelCaption(U("&Nome"));
+    other->setFocus();
+    QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(edit->hasFocus());
+    int clicks = 0;
+    edit->Label()->OnClick = [&](TExLabel*) { ++clicks; };
+    other->setFocus();
+    QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(other->hasFocus());
+}
+
+TEST_F(Widgets, ParentFontMovesTheLabel) {
+    TExLabel* l = edit->Label();
+    const int before = l->width();
+    QFont f = form.font();
+    f.setPointSize(f.pointSize() * 2);
+    form.setFont(f);
+    EXPECT_GT(l->width(), before);
+    EXPECT_EQ(l->x() + l->width(), edit->x() - 2);
+}
+
+TEST_F(Widgets, CharCaseAndPasswordChar) {
+    edit->SetCharCase(ecUpperCase);
+    edit->setFocus();
+    QTest::keyClicks(edit, U("ab1"));
+    EXPECT_EQ(edit->text(), U("AB1"));
+    edit->SetCharCase(ecNormal);
+    edit->SetPasswordChar(QLatin1Char('*'));
+    EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(edit->text(), U("AB1")); // only what is shown changes
+    edit->SetPasswordChar(QChar());
+    EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
+}
