@@ -552,3 +552,41 @@ TEST_F(Widgets, CharCaseAndPasswordChar) {
     edit->SetPasswordChar(QChar());
     EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
 }
+
+TEST_F(Widgets, DisplayTextIsPaintedByItsAlignment) {
+    // Where the ink of the painted text lies, as a range of columns.
+    struct Ink {
+        int from, to;
+    };
+    auto inkColumns = [](TExEdit* e) {
+        const QImage img = e->grab().toImage();
+        const QColor bg = img.pixelColor(e->width() / 2, 4);
+        int first = -1, last = -1;
+        for (int x = 4; x < img.width() - 4; ++x)
+            for (int y = 5; y < img.height() - 5; ++y)
+                if (img.pixelColor(x, y) != bg) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                    break;
+                }
+        return Ink{first, last};
+    };
+    other->setFocus();
+    edit->setText(U("12"));
+    edit->SetAlignment(taLeftJustify);
+    const auto left = inkColumns(edit);
+    edit->SetAlignment(taRightJustify);
+    const auto right = inkColumns(edit);
+    edit->SetAlignment(taCenter);
+    const auto centre = inkColumns(edit);
+    ASSERT_GE(left.from, 0);
+    EXPECT_LT(left.to, edit->width() / 2);
+    EXPECT_GT(right.from, edit->width() / 2);
+    EXPECT_GT(centre.from, left.to);
+    EXPECT_LT(centre.to, right.from);
+    // Focused, the edit paints its own text from the left whatever the alignment.
+    edit->setFocus();
+    edit->deselect();
+    EXPECT_LT(inkColumns(edit).from, edit->width() / 2);
+}
