@@ -590,3 +590,23 @@ TEST_F(Widgets, DisplayTextIsPaintedByItsAlignment) {
     edit->deselect();
     EXPECT_LT(inkColumns(edit).from, edit->width() / 2);
 }
+
+TEST(ComboEditDialog, EscapeClosesTheDialogWithoutValidating) {
+    QStringList errors;
+    TExApplication::SetExceptionHandler([&](const Exception& e) { errors << e.message(); });
+    QDialog dialog;
+    auto* e = new TExEdit(&dialog);
+    e->setGeometry(80, 20, 120, 24);
+    e->SetDataType(dtInteger);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    e->setFocus();
+    e->setText(QStringLiteral("x"));
+    QTest::keyClick(e, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(errors.isEmpty());
+    TExApplication::SetExceptionHandler({});
+}
