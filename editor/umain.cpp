@@ -197,11 +197,7 @@ void TfrmMain::applyCommands(const TCommandStates& s) {
 }
 
 void TfrmMain::readSettings() {
-    TWindowSettings current;
-    current.Left = x();
-    current.Top = y();
-    current.Width = 670;
-    current.Height = 410;
+    TWindowSettings current; // the design values
     current.Dir = ExtractFilePath(QCoreApplication::applicationFilePath());
     const TWindowSettings v = ReadWindowSettings(GetSettings(), current);
     move(v.Left, v.Top);

@@ -28,7 +28,8 @@ void TIniFile::LoadFromText(const QString& text) {
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString raw = lines[i];
-        if (raw.endsWith(QLatin1Char('\r')))
+        // Carriage returns at a line's end carry nothing (files edited on other systems).
+        while (raw.endsWith(QLatin1Char('\r')))
             raw.chop(1);
         // A final newline leaves an empty last piece that is no line of the file.
         if (i == lines.size() - 1 && raw.isEmpty())

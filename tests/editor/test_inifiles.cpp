@@ -87,3 +87,16 @@ TEST(IniFile, AFileThatCannotBeWrittenReportsIt) {
     EXPECT_EQ(ini.FileName(), other);
     EXPECT_EQ(readFile(other), QByteArray("[Main]\nLeft=1\n"));
 }
+
+TEST(IniFile, WritingBackAndReadingAgainGivesTheSameFile) {
+    // Stray carriage returns, a repeated key, an empty section name, text before any section.
+    TIniFile ini{QString()};
+    ini.LoadFromText(QStringLiteral("top\r\n; c\r\r\n[a]\r\nx = 1\r\nx=2\r\n=y\r\n[]\r\nk=v"));
+    const QString once = ini.ToText();
+    EXPECT_EQ(once, QStringLiteral("top\n; c\n[a]\nx=1\nx=2\n=y\n[]\nk=v\n"));
+    TIniFile again{QString()};
+    again.LoadFromText(once);
+    EXPECT_EQ(again.ToText(), once);
+    EXPECT_EQ(again.ReadString(QStringLiteral("A"), QStringLiteral("X"), QString()),
+              QStringLiteral("1"));
+}

@@ -67,6 +67,9 @@ TEST_F(Window, LooksAsDesignedAtStart) {
     open();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Slatewright Editor 1.5.0.2"));
     EXPECT_EQ(w->size(), QSize(670, 410));
+    EXPECT_EQ(w->pos(), QPoint(509, 161));
+    // No settings yet: the file dialogs start in the program's folder.
+    EXPECT_EQ(w->Logic().LastDir(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     EXPECT_EQ(w->ListView()->model()->columnCount(), 12);
     EXPECT_EQ(w->ListView()->columnWidth(0), 120);
     EXPECT_TRUE(w->mniFileSave->isEnabled());
