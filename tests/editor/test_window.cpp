@@ -9,10 +9,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace sw;
@@ -218,4 +223,63 @@ TEST_F(Window, DropsFromOutsideTheListAreRefused) {
     emit w->ListView()->rowDropped(2);
     EXPECT_EQ(names(), QStringLiteral("B C A"));
     EXPECT_EQ(viewRow(), 2);
+}
+
+namespace {
+// Runs fn on the next modal widget of type T, once it is shown.
+template <class T> void OnNextModal(std::function<void(T*)> fn) {
+    QTimer::singleShot(0, [fn] {
+        for (int i = 0; i < 100; ++i) {
+            if (auto* m = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                fn(m);
+                return;
+            }
+            QTest::qWait(20);
+        }
+        ADD_FAILURE() << "no modal " << T::staticMetaObject.className();
+    });
+}
+} // namespace
+
+TEST_F(Window, TheRealSaveDialogAddsTheExtensionAndAsksBeforeReplacing) {
+    w = std::make_unique<TfrmMain>(QString());
+    w->show();
+    w->Logic().SetLastDir(dir.path() + QLatin1Char('/'));
+    w->Logic().Rows().AddFieldRow(Field(QStringLiteral("A")), -1);
+    QString startDir;
+    OnNextModal<QFileDialog>([&](QFileDialog* d) {
+        startDir = d->directory().absolutePath();
+        d->selectFile(QStringLiteral("novo"));
+        static_cast<QDialog*>(d)->accept(); // as the dialog's own button does
+    });
+    w->mniFileSaveAs->trigger();
+    EXPECT_EQ(startDir, dir.path());
+    const QString saved = dir.filePath(QStringLiteral("novo.swl"));
+    EXPECT_EQ(w->Logic().FileName(), saved);
+    ASSERT_TRUE(QFile::exists(saved));
+    const QDateTime before = QFileInfo(saved).lastModified();
+    // Choosing the same file again: the dialog asks, No keeps it open, then Cancel.
+    QString question;
+    OnNextModal<QFileDialog>([&](QFileDialog* d) {
+        OnNextModal<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+            OnNextModal<QFileDialog>([](QFileDialog* again) { again->reject(); });
+        });
+        d->selectFile(QStringLiteral("novo.swl"));
+        static_cast<QDialog*>(d)->accept(); // as the dialog's own button does
+    });
+    w->mniFileSaveAs->trigger();
+    EXPECT_TRUE(question.contains(QStringLiteral("novo.swl"))) << question.toStdString();
+    EXPECT_EQ(QFileInfo(saved).lastModified(), before);
+    // The delete question with our button texts.
+    w->Logic().Rows().SelectFieldRow(0);
+    OnNextModal<QMessageBox>([](QMessageBox* box) {
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("&Yes"))
+                b->click();
+    });
+    w->mniFieldDelete->trigger();
+    EXPECT_EQ(w->Logic().Rows().Count(), 0);
+    w->Logic().SetModified(false);
 }
