@@ -3,6 +3,8 @@
 #include "NumberFormat.h"
 #include "umainTexts.h"
 
+#include <QSet>
+
 namespace sw {
 
 namespace {
@@ -173,7 +175,13 @@ QString TFieldListModel::MakeUniqueFieldName(const QString& base) const {
     // Read as a 32-bit number: digits beyond that range end the command with the
     // invalid-integer error. The largest number itself still has a successor to offer.
     long long n = digits.isEmpty() ? 1 : static_cast<long long>(StrToInt(digits)) + 1;
-    while (FieldNameExists(stem + QString::number(n)))
+    // The names once, upper-cased: probing each number against every row would make a new
+    // field in a long layout cost the square of its length.
+    QSet<QString> taken;
+    taken.reserve(Count());
+    for (const TExPrinterField& f : m_records)
+        taken.insert(f.Name.toString().toUpper());
+    while (taken.contains((stem + QString::number(n)).toUpper()))
         ++n;
     return stem + QString::number(n);
 }
