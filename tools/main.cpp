@@ -1,3 +1,4 @@
+#include "ExTranslation.h"
 #include "Swl.h"
 
 #include <QGuiApplication>
@@ -15,6 +16,8 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The library messages in Portuguese, as the editor shows them.
+    sw::LoadTranslations();
     // swl never opens a window; the offscreen platform lets it print without a display while
     // fonts still come from the system's font configuration.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
