@@ -6,6 +6,7 @@
 
 #ifdef SW_HAVE_TRANSLATION
 #include "ExTranslation.h"
+#include "ExTranslationQt.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     sw::LoadTranslations();
 #endif
     sw::TExApplication app(argc, argv);
+#ifdef SW_HAVE_TRANSLATION
+    // Qt's own dialogs and buttons in Portuguese too, before the first of them is made.
+    sw::InstallQtTranslations(app);
+#endif
     sw::InstallErrorPrompt();
     {
         sw::TfrmMain frmMain(QCoreApplication::arguments().value(1));

@@ -12,9 +12,9 @@ using namespace sw;
 namespace {
 
 // The program's own modules: written in Portuguese, no catalogue entries.
-const QSet<QByteArray> kOwnModules = {"umain",         "expreformattedprinter", "exstdctrls",
-                                      "exconsts",      "ufieldeditor",          "upapereditor",
-                                      "umeasureeditor"};
+const QSet<QByteArray> kOwnModules = {
+    "umain",        "expreformattedprinter", "exstdctrls",     "exconsts",
+    "ufieldeditor", "upapereditor",          "umeasureeditor", "exprinter"};
 
 QByteArray moduleOf(const QByteArray& id) {
     const qsizetype point = id.indexOf('.');
