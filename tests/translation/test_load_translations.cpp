@@ -121,6 +121,18 @@ TEST(CarriedResources, ListedSortedInCapitalsAndReadable) {
     EXPECT_TRUE(
         carried.read(QStringLiteral("EXTRANSLATION_SYSCONST")).startsWith("msgid \"\"\r\n"));
     EXPECT_TRUE(carried.read(QStringLiteral("EXTRANSLATION_NOTTHERE")).isEmpty());
+    // Every carried catalogue: a UTF-8 pt_BR header first, CR LF lines, a final line break.
+    for (const QString& name : names) {
+        if (!IsTranslationResource(name))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray po = carried.read(name);
+        EXPECT_TRUE(po.startsWith("msgid \"\"\r\nmsgstr \"\"\r\n"));
+        EXPECT_TRUE(po.contains("\"Content-Type: text/plain; charset=UTF-8\\n\"\r\n"));
+        EXPECT_TRUE(po.contains("\"Language: pt_BR\\n\"\r\n"));
+        EXPECT_EQ(po.count('\n'), po.count("\r\n"));
+        EXPECT_TRUE(po.endsWith("\"\r\n"));
+    }
 }
 
 TEST(FinalLineBreak, OneBreakRemovedFromTextsLongerThanOneCharacter) {
