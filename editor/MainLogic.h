@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace sw {
@@ -21,6 +22,16 @@ public:
     virtual QString SaveFileName(const QString& dir, const QString& fileName) = 0;
     // The field editor on the record; true (and the record changed) when confirmed.
     virtual bool EditField(TExPrinterField& field) = 0;
+    // The paper editor on the descriptor; true (and the descriptor changed) when confirmed.
+    virtual bool EditPaper(TPaperInfo& paper) = 0;
+    // A one-line text input with its caption and prompt, text preset; true when confirmed.
+    virtual bool InputQuery(const QString& caption, const QString& prompt, QString& text) = 0;
+    // An information box.
+    virtual void Information(const QString& text) = 0;
+    // The printer dialog: the user picks the printer of the next job; false when cancelled.
+    virtual bool SelectPrinter() = 0;
+    // A print preview of what draw prints, from which the user may still print it.
+    virtual void Preview(const std::function<void()>& draw) = 0;
 };
 
 // Which commands can run now; the rest are always enabled.
@@ -37,6 +48,8 @@ struct TCommandStates {
 
 // The program's version, as the caption and the About box show it.
 QString FileVersionText();
+// The About box's text: the title with the version, an empty line, author, site and e-mail.
+QString AboutText();
 // The folder part of a path with its final separator, or empty when it has none.
 QString ExtractFilePath(const QString& path);
 
@@ -73,6 +86,15 @@ public:
     void FileOpen();
     void FileSave();
     void FileSaveAs();
+    // Commands on the document itself: the paper, the form name, the calibration pages and About.
+    void FilePaper();
+    void FileFormName();
+    void FilePrintTest();
+    void FilePrintGrid();
+    // The same pages in a print preview.
+    void FilePreviewTest();
+    void FilePreviewGrid();
+    void About();
 
     // Field commands.
     void FieldNew();
@@ -98,6 +120,8 @@ public:
     bool SaveLayoutAs();
     // The document's field list := the rows, in row order.
     void CopyRowsToDocument();
+    // The same before a test page, with the command states following the document's new list.
+    void CopyRowsToDocumentForPrint();
 
 signals:
     void captionChanged(const QString& caption);

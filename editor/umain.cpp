@@ -3,8 +3,10 @@
 #include "ExDialogs.h"
 #include "FieldListView.h"
 #include "FileDialogs.h"
+#include "PrintDialogs.h"
 #include "Settings.h"
 #include "uFieldEditor.h"
+#include "uPaperEditor.h"
 #include "umainTexts.h"
 
 #include <QApplication>
@@ -29,6 +31,13 @@ public:
         return run(QFileDialog::AcceptSave, dir, fileName);
     }
     bool EditField(TExPrinterField& field) override { return ExecuteFieldEditor(field); }
+    bool EditPaper(TPaperInfo& paper) override { return ExecutePaperEditor(paper); }
+    bool InputQuery(const QString& caption, const QString& prompt, QString& text) override {
+        return ExecuteInputQuery(m_owner, caption, prompt, text);
+    }
+    void Information(const QString& text) override { InformationDlg(m_owner, text); }
+    bool SelectPrinter() override { return ExecutePrintDialog(m_owner); }
+    void Preview(const std::function<void()>& draw) override { ExecutePrintPreview(m_owner, draw); }
 
 private:
     QString run(QFileDialog::AcceptMode mode, const QString& dir, const QString& fileName) {
@@ -99,6 +108,8 @@ void TfrmMain::createMenu() {
     mniFile->addSeparator();
     mniFilePrintTest = addItem(mniFile, "Imprimir &teste...");
     mniFilePrintGrid = addItem(mniFile, "Imprimir &grade...");
+    mniFilePreviewTest = addItem(mniFile, "&Visualizar teste...");
+    mniFilePreviewGrid = addItem(mniFile, "Visualizar gra&de...");
     mniFile->addSeparator();
     mniFileExit = addItem(mniFile, "Sai&r");
 
@@ -125,6 +136,8 @@ void TfrmMain::createMenu() {
         {mniFilePaper, &TfrmMain::mniFilePaperClick},
         {mniFilePrintTest, &TfrmMain::mniFilePrintTestClick},
         {mniFilePrintGrid, &TfrmMain::mniFilePrintGridClick},
+        {mniFilePreviewTest, &TfrmMain::mniFilePreviewTestClick},
+        {mniFilePreviewGrid, &TfrmMain::mniFilePreviewGridClick},
         {mniFileExit, &TfrmMain::mniFileExitClick},
         {mniFieldNew, &TfrmMain::mniFieldNewClick},
         {mniFieldEdit, &TfrmMain::mniFieldEditClick},
@@ -194,6 +207,7 @@ void TfrmMain::applyCommands(const TCommandStates& s) {
     mniFieldUp->setEnabled(s.FieldUp);
     mniFieldDown->setEnabled(s.FieldDown);
     mniFilePrintTest->setEnabled(s.PrintTest);
+    mniFilePreviewTest->setEnabled(s.PrintTest);
 }
 
 void TfrmMain::readSettings() {
@@ -275,10 +289,26 @@ void TfrmMain::mniFieldUpClick() {
 void TfrmMain::mniFieldDownClick() {
     m_logic->FieldDown();
 }
-void TfrmMain::mniFilePaperClick() {}
-void TfrmMain::mniFileFormNameClick() {}
-void TfrmMain::mniFilePrintTestClick() {}
-void TfrmMain::mniFilePrintGridClick() {}
-void TfrmMain::mniAboutClick() {}
+void TfrmMain::mniFilePaperClick() {
+    m_logic->FilePaper();
+}
+void TfrmMain::mniFileFormNameClick() {
+    m_logic->FileFormName();
+}
+void TfrmMain::mniFilePrintTestClick() {
+    m_logic->FilePrintTest();
+}
+void TfrmMain::mniFilePrintGridClick() {
+    m_logic->FilePrintGrid();
+}
+void TfrmMain::mniFilePreviewTestClick() {
+    m_logic->FilePreviewTest();
+}
+void TfrmMain::mniFilePreviewGridClick() {
+    m_logic->FilePreviewGrid();
+}
+void TfrmMain::mniAboutClick() {
+    m_logic->About();
+}
 
 } // namespace sw

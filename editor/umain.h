@@ -38,6 +38,8 @@ public:
     QAction* mniFilePaper = nullptr;
     QAction* mniFilePrintTest = nullptr;
     QAction* mniFilePrintGrid = nullptr;
+    QAction* mniFilePreviewTest = nullptr;
+    QAction* mniFilePreviewGrid = nullptr;
     QAction* mniFileExit = nullptr;
     QAction* mniFieldNew = nullptr;
     QAction* mniFieldEdit = nullptr;
@@ -75,11 +77,12 @@ public slots:
     void mniFieldCloneClick();
     void mniFieldUpClick();
     void mniFieldDownClick();
-    // The paper, form-name, print and About commands come with the editor dialogs.
     void mniFilePaperClick();
     void mniFileFormNameClick();
     void mniFilePrintTestClick();
     void mniFilePrintGridClick();
+    void mniFilePreviewTestClick();
+    void mniFilePreviewGridClick();
     void mniAboutClick();
 
 protected:

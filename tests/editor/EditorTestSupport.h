@@ -32,6 +32,11 @@ public:
     QStringList questions;
     QStringList openDirs, saveDirs, savePresets;
     QStringList editedNames; // the name each field editor call was given
+    std::deque<std::function<bool(sw::TPaperInfo&)>> papers;
+    std::deque<std::function<bool(QString&)>> inputs;
+    std::deque<bool> printers; // the printer dialog: confirmed or cancelled
+    QStringList informations, inputCaptions;
+    int previews = 0;
 
     bool Confirm(const QString& q) override {
         questions << q;
@@ -62,11 +67,42 @@ public:
         edits.pop_front();
         return e(f);
     }
+    bool EditPaper(sw::TPaperInfo& paper) override { return answer(papers, "paper editor", paper); }
+    bool InputQuery(const QString& caption, const QString&, QString& text) override {
+        inputCaptions << caption;
+        return answer(inputs, "input box", text);
+    }
+    void Information(const QString& text) override { informations << text; }
+    bool SelectPrinter() override {
+        if (printers.empty()) {
+            ADD_FAILURE() << "unexpected printer dialog";
+            return false;
+        }
+        const bool a = printers.front();
+        printers.pop_front();
+        return a;
+    }
+    // The preview draws its pages at once, as the preview dialog does when it opens.
+    void Preview(const std::function<void()>& draw) override {
+        ++previews;
+        draw();
+    }
     bool done() const {
-        return confirms.empty() && opens.empty() && saves.empty() && edits.empty();
+        return confirms.empty() && opens.empty() && saves.empty() && edits.empty() &&
+               papers.empty() && inputs.empty() && printers.empty();
     }
 
 private:
+    template <typename T>
+    static bool answer(std::deque<std::function<bool(T&)>>& q, const char* what, T& value) {
+        if (q.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return false;
+        }
+        auto a = q.front();
+        q.pop_front();
+        return a(value);
+    }
     static QString take(std::deque<QString>& q, const char* what) {
         if (q.empty()) {
             ADD_FAILURE() << "unexpected " << what << " dialog";
