@@ -14,6 +14,11 @@ public:
     QString OpenFileName(const QString&, const QString&) override { return QString(); }
     QString SaveFileName(const QString&, const QString&) override { return QString(); }
     bool EditField(sw::TExPrinterField&) override { return true; }
+    bool EditPaper(sw::TPaperInfo&) override { return false; }
+    bool InputQuery(const QString&, const QString&, QString&) override { return false; }
+    void Information(const QString&) override {}
+    bool SelectPrinter() override { return false; }
+    void Preview(const std::function<void()>&) override {}
 };
 
 // Fields named Campo1 .. CampoN, so a new field's name has to pass all of them.
