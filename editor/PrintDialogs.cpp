@@ -36,12 +36,22 @@ bool ExecutePrintDialog(QWidget* parent) {
 }
 
 void PaintPreviewRequest(QPrinter* printer, const std::function<void()>& draw) {
-    TExPrinterAttachment attachment(printer);
-    try {
-        draw();
-    } catch (const Exception& e) {
-        TExApplication::HandleException(e);
+    // With no queue at all the printer object has no printer to take the paper from, though the
+    // preview's own printer is where the page goes: a PDF selection stands in for the request.
+    TExPrinter& selected = Printer();
+    const bool standIn = !selected.IsPdfSelected() && selected.PrinterName().isEmpty();
+    if (standIn)
+        selected.SetOutputFileName(QStringLiteral("preview.pdf"));
+    {
+        TExPrinterAttachment attachment(printer);
+        try {
+            draw();
+        } catch (const Exception& e) {
+            TExApplication::HandleException(e);
+        }
     }
+    if (standIn)
+        selected.SetOutputFileName(QString());
 }
 
 void ExecutePrintPreview(QWidget* parent, const std::function<void()>& draw) {
