@@ -106,13 +106,16 @@ TFormatSettings FormatSettingsFromLocale(const QLocale& locale) {
     return s;
 }
 
-TFormatSettings CommaLocaleSettings() {
-    TFormatSettings s = FormatSettingsFromLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    s.DecimalSeparator = QLatin1Char(',');
-    s.ThousandSeparator = QLatin1Char('.');
+namespace {
+// The fixed regional settings tests run under; only the separators and the date order differ.
+TFormatSettings testLocale(const QLocale& locale, char decimal, char thousands,
+                           const char* shortDate) {
+    TFormatSettings s = FormatSettingsFromLocale(locale);
+    s.DecimalSeparator = QLatin1Char(decimal);
+    s.ThousandSeparator = QLatin1Char(thousands);
     s.DateSeparator = QLatin1Char('/');
     s.TimeSeparator = QLatin1Char(':');
-    s.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+    s.ShortDateFormat = QString::fromLatin1(shortDate);
     s.ShortTimeFormat = QStringLiteral("hh:nn");
     s.LongTimeFormat = QStringLiteral("hh:nn:ss");
     s.TimeAMString = QStringLiteral("AM");
@@ -120,20 +123,14 @@ TFormatSettings CommaLocaleSettings() {
     s.TwoDigitYearCenturyWindow = 50;
     return s;
 }
+} // namespace
+
+TFormatSettings CommaLocaleSettings() {
+    return testLocale(QLocale(QLocale::Portuguese, QLocale::Brazil), ',', '.', "dd/mm/yyyy");
+}
 
 TFormatSettings PointLocaleSettings() {
-    TFormatSettings s = FormatSettingsFromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    s.DecimalSeparator = QLatin1Char('.');
-    s.ThousandSeparator = QLatin1Char(',');
-    s.DateSeparator = QLatin1Char('/');
-    s.TimeSeparator = QLatin1Char(':');
-    s.ShortDateFormat = QStringLiteral("mm/dd/yyyy");
-    s.ShortTimeFormat = QStringLiteral("hh:nn");
-    s.LongTimeFormat = QStringLiteral("hh:nn:ss");
-    s.TimeAMString = QStringLiteral("AM");
-    s.TimePMString = QStringLiteral("PM");
-    s.TwoDigitYearCenturyWindow = 50;
-    return s;
+    return testLocale(QLocale(QLocale::English, QLocale::UnitedStates), '.', ',', "mm/dd/yyyy");
 }
 
 TFormatSettings& FormatSettings() {
