@@ -1,5 +1,7 @@
 #include "FieldNameIndex.h"
 
+#include <algorithm>
+
 namespace sw {
 
 namespace {
@@ -66,7 +68,8 @@ void FieldNameIndex::reserve(qsizetype count) {
 }
 
 void FieldNameIndex::clear() {
-    m_slots.clear();
+    // The table keeps its room: a layout is usually reloaded at about the same size.
+    std::fill(m_slots.begin(), m_slots.end(), 0);
     m_count = 0;
 }
 
