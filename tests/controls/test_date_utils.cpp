@@ -4,36 +4,14 @@
 #include "Messages.h"
 #include "SysUtils.h"
 
+#include "../support/DateTimeTestValues.h"
+
 #include <gtest/gtest.h>
 
 using namespace sw;
+using namespace sw::testvalues;
 
 namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-TDateTime D(int y, int m, int d) {
-    TDateTime v = 0;
-    EXPECT_TRUE(TryEncodeDate(y, m, d, v));
-    return v;
-}
-
-TDateTime T(int h, int n, int s = 0) {
-    TDateTime v = 0;
-    EXPECT_TRUE(TryEncodeTime(h, n, s, 0, v));
-    return v;
-}
-
-QString errorOf(auto fn) {
-    try {
-        fn();
-    } catch (const EConvertError& e) {
-        return e.message();
-    }
-    return U("<no error>");
-}
-
 // Today is 15 June 2024, so the two-digit window starts at 1974.
 class DateUtils : public ::testing::TestWithParam<bool> {
 protected:

@@ -3,44 +3,22 @@
 #include "LocaleSettings.h"
 #include "SysUtils.h"
 
+#include "../support/DateTimeTestValues.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 using namespace sw;
+using namespace sw::testvalues;
 
 namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-TDateTime D(int y, int m, int d) {
-    TDateTime v = 0;
-    EXPECT_TRUE(TryEncodeDate(y, m, d, v));
-    return v;
-}
-
-TDateTime T(int h, int n, int s = 0, int ms = 0) {
-    TDateTime v = 0;
-    EXPECT_TRUE(TryEncodeTime(h, n, s, ms, v));
-    return v;
-}
-
 // Today is Saturday 15 June 2024, 10:20:30, in every test here.
 class DateTimeTest : public ::testing::Test {
 protected:
     ScopedFixedNow now{QDateTime(QDate(2024, 6, 15), QTime(10, 20, 30))};
 };
-
-QString errorOf(auto fn) {
-    try {
-        fn();
-    } catch (const EConvertError& e) {
-        return e.message();
-    }
-    return U("<no error>");
-}
 } // namespace
 
 TEST_F(DateTimeTest, EncodingAndDecodingAroundDayZero) {
